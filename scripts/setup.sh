@@ -40,3 +40,8 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
   sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
   locale-gen >/dev/null
 fi
+
+# Wine runs as this ordinary user (see wine-env.sh).
+if ! id pavonet-wine >/dev/null 2>&1; then
+  useradd --system --create-home --home-dir /var/lib/pavonet-wine --shell /usr/sbin/nologin pavonet-wine
+fi

@@ -64,8 +64,9 @@ std::size_t MemoryFileSystem::ReadAt(const std::string& path, std::uint64_t offs
   const auto found = files.find(path);
   if (found == files.end() || offset >= found->second.size()) return 0;
   const std::string& content = found->second;
-  const std::size_t n = std::min<std::size_t>(bytes.size(), content.size() - offset);
-  std::copy_n(content.begin() + static_cast<std::ptrdiff_t>(offset), n, bytes.begin());
+  const auto start = static_cast<std::size_t>(offset);  // below size(), so it fits
+  const std::size_t n = std::min(bytes.size(), content.size() - start);
+  std::copy_n(content.begin() + static_cast<std::ptrdiff_t>(start), n, bytes.begin());
   return n;
 }
 

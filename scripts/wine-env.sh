@@ -1,0 +1,38 @@
+# Sourced by the scripts that run Pavonet or its tests under Wine.
+# A private prefix inside the build tree, Japanese locale (code page 932).
+
+pavonet_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${PAVONET_WINEPREFIX:-$pavonet_root/build/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8
+unset LC_ALL
+wineserver_bin=/usr/lib/wine/wineserver
+
+# Wine runs as an ordinary user: as root it ignores read-only files and
+# folder permissions, so "access denied" would never happen.
+pavonet_wine_user=pavonet-wine
+if [ "$(id -u)" = 0 ]; then
+  as_wine_user() { runuser -u "$pavonet_wine_user" -- "$@"; }
+else
+  as_wine_user() { "$@"; }
+fi
+
+# Creates the prefix once; later calls return at once.
+pavonet_wine_prefix() {
+  [ -f "$WINEPREFIX/.pavonet-ready" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  [ "$(id -u)" = 0 ] && chown "$pavonet_wine_user:" "$WINEPREFIX"
+  (
+    flock 9
+    [ -f "$WINEPREFIX/.pavonet-ready" ] && exit 0
+    echo "Creating the Wine prefix in $WINEPREFIX ..." >&2
+    as_wine_user wine wineboot -i </dev/null >/dev/null 2>&1
+    as_wine_user "$wineserver_bin" -w
+    # Without Wine's own fonts the caption buttons draw as letters.
+    as_wine_user cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    as_wine_user wine regedit /S "Z:${pavonet_root//\//\\}\\scripts\\wine-prefix.reg" </dev/null >/dev/null 2>&1
+    as_wine_user "$wineserver_bin" -w
+    touch "$WINEPREFIX/.pavonet-ready"
+  ) 9>"$WINEPREFIX.lock"
+}
