@@ -35,8 +35,9 @@ if(NOT _pj_processor)
   string(REGEX REPLACE "-.*" "" _pj_processor "${_pj_machine}")
 endif()
 
-find_program(PAVONET_NASM nasm)
-if(PAVONET_NASM)
+option(PAVONET_JPEG_SIMD "Build libjpeg's SIMD code when nasm is installed" ON)
+find_program(PAVONET_NASM nasm NO_CMAKE_FIND_ROOT_PATH)
+if(PAVONET_JPEG_SIMD AND PAVONET_NASM)
   set(_pj_simd 1)
 else()
   set(_pj_simd 0)
@@ -48,8 +49,9 @@ if(CMAKE_TOOLCHAIN_FILE)
     BASE_DIR "${CMAKE_SOURCE_DIR}")
 endif()
 
-# -fexceptions: the decoder's error handler throws through libjpeg's frames,
-# which needs unwind tables in them (i686 MinGW has none by default).
+# The decoder's error handler throws through libjpeg's frames, which needs
+# unwind tables in them. GCC 12 emits them by default for both MinGW targets;
+# -fexceptions keeps them whatever flags the toolchain file adds.
 set(_pj_cflags "-fexceptions")
 
 # What the built library depends on; a change rebuilds it. Only values that
@@ -97,7 +99,8 @@ if(NOT _pj_old_key STREQUAL _pj_key)
 
   file(REMOVE_RECURSE "${_pj_root}/src" "${_pj_root}/build" "${_pj_prefix}")
   file(MAKE_DIRECTORY "${_pj_root}/src")
-  # The upstream tarball alone: Debian's patches only touch its own packaging.
+  # The upstream tarball alone. Debian's patches touch packaging, and fix SIMD
+  # start-up for a decoder handed between threads, which ours never is.
   file(ARCHIVE_EXTRACT INPUT "${_pj_orig}" DESTINATION "${_pj_root}/src")
   file(GLOB _pj_source LIST_DIRECTORIES true "${_pj_root}/src/libjpeg-turbo-*")
 
@@ -105,6 +108,8 @@ if(NOT _pj_old_key STREQUAL _pj_key)
     -G "${CMAKE_GENERATOR}"
     -S "${_pj_source}" -B "${_pj_root}/build"
     -DCMAKE_BUILD_TYPE=Release
+    # Its Windows default, c:/libjpeg-turbo-gcc64, is no full path on Linux.
+    "-DCMAKE_INSTALL_PREFIX=${_pj_prefix}"
     -DCMAKE_SYSTEM_PROCESSOR=${_pj_processor}
     -DENABLE_SHARED=0 -DENABLE_STATIC=1 -DWITH_TURBOJPEG=0
     -DWITH_SIMD=${_pj_simd} -DREQUIRE_SIMD=${_pj_simd})
@@ -120,7 +125,7 @@ if(NOT _pj_old_key STREQUAL _pj_key)
   if(_pj_cc)
     list(APPEND _pj_args "-DCMAKE_C_COMPILER=${_pj_cc}")
   endif()
-  if(PAVONET_NASM)
+  if(_pj_simd)
     list(APPEND _pj_args "-DCMAKE_ASM_NASM_COMPILER=${PAVONET_NASM}")
   endif()
 
@@ -144,7 +149,7 @@ if(NOT _pj_old_key STREQUAL _pj_key)
   file(GLOB_RECURSE _pj_lib "${_pj_root}/build/libjpeg.a")
   file(COPY ${_pj_lib} DESTINATION "${_pj_prefix}/lib")
   file(COPY "${_pj_source}/jpeglib.h" "${_pj_source}/jmorecfg.h"
-               "${_pj_source}/jerror.h" "${_pj_root}/build/jconfig.h"
+            "${_pj_source}/jerror.h" "${_pj_root}/build/jconfig.h"
        DESTINATION "${_pj_prefix}/include")
   file(WRITE "${_pj_stamp}" "${_pj_key}")
 endif()

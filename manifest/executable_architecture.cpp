@@ -13,7 +13,8 @@ constexpr std::uint16_t kMachineI386 = 0x014C;
 
 std::uint32_t ReadLittleEndian(const unsigned char* bytes, std::size_t count) {
   std::uint32_t value = 0;
-  for (std::size_t i = count; i > 0; --i) value = (value << 8) | bytes[i - 1];
+  for (std::size_t i = count; i > 0; --i)
+    value = (value << 8) | bytes[i - 1];
   return value;
 }
 

@@ -6,7 +6,9 @@ namespace pavonet {
 
 namespace {
 
-bool IsDelimiter(char c) { return c == '.' || c == '\\' || c == ':'; }
+bool IsDelimiter(char c) {
+  return c == '.' || c == '\\' || c == ':';
+}
 
 // Position of the last ".", "\" or ":" that is a character of its own.
 std::optional<std::size_t> LastDelimiter(std::string_view path, const CodePage& codePage) {
@@ -34,6 +36,8 @@ std::string ManifestPathOf(std::string_view entry, const CodePage& codePage) {
   return std::string(stem) + ".exe.manifest";
 }
 
-std::string ProbePathOf(std::string_view entry) { return std::string(entry) + ".manifest"; }
+std::string ProbePathOf(std::string_view entry) {
+  return std::string(entry) + ".manifest";
+}
 
 }  // namespace pavonet

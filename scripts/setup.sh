@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-format googletest
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 xvfb xauth xdotool x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho
   locales nasm libjpeg62-turbo-dev libjpeg-turbo-progs icoutils dpkg-dev
 )

@@ -31,7 +31,9 @@ pavonet_wine_prefix() {
     as_wine_user "$wineserver_bin" -w
     # Without Wine's own fonts the caption buttons draw as letters.
     as_wine_user cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    as_wine_user wine regedit /S "Z:${pavonet_root//\//\\}\\scripts\\wine-prefix.reg" </dev/null >/dev/null 2>&1
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$pavonet_root/scripts/wine-prefix.reg"; } \
+      >"$WINEPREFIX/pavonet.reg"
+    as_wine_user wine regedit /S "Z:${WINEPREFIX//\//\\}\\pavonet.reg" </dev/null >/dev/null 2>&1
     as_wine_user "$wineserver_bin" -w
     touch "$WINEPREFIX/.pavonet-ready"
   ) 9>"$WINEPREFIX.lock"

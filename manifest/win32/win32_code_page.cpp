@@ -4,6 +4,8 @@
 
 namespace pavonet::win32 {
 
-bool SystemCodePage::IsLeadByte(unsigned char byte) const { return IsDBCSLeadByte(byte) != FALSE; }
+bool SystemCodePage::IsLeadByte(unsigned char byte) const {
+  return IsDBCSLeadByte(byte) != FALSE;
+}
 
 }  // namespace pavonet::win32

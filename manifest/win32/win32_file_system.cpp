@@ -25,7 +25,9 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
-[[noreturn]] void ThrowLastError() { throw EInOutError(GetLastError()); }
+[[noreturn]] void ThrowLastError() {
+  throw EInOutError(GetLastError());
+}
 
 FileHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
   FileHandle file(CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
@@ -67,7 +69,9 @@ std::unique_ptr<WritableFile> Win32FileSystem::OpenToAppend(const std::string& p
   return std::make_unique<Win32File>(std::move(file));
 }
 
-void Win32FileSystem::Remove(const std::string& path) noexcept { DeleteFileA(path.c_str()); }
+void Win32FileSystem::Remove(const std::string& path) noexcept {
+  DeleteFileA(path.c_str());
+}
 
 bool Win32FileSystem::IsExistingFile(const std::string& path) {
   WIN32_FIND_DATAA found{};
@@ -78,8 +82,8 @@ bool Win32FileSystem::IsExistingFile(const std::string& path) {
 std::size_t Win32FileSystem::ReadAt(const std::string& path, std::uint64_t offset,
                                     std::span<unsigned char> bytes) noexcept {
   const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file || bytes.size() > std::numeric_limits<DWORD>::max()) return 0;
   LARGE_INTEGER position{};
   position.QuadPart = static_cast<LONGLONG>(offset);

@@ -24,8 +24,7 @@ TEST_P(IsTrailByteTest, CountsTheLeadBytesBefore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, IsTrailByteTest,
-                         ::testing::Values(TrailCase{"\\", 0, false},
-                                           TrailCase{"\x95\\", 1, true},
+                         ::testing::Values(TrailCase{"\\", 0, false}, TrailCase{"\x95\\", 1, true},
                                            TrailCase{"\x81\x81\\", 2, false},
                                            TrailCase{"\x81\x81\x95\\", 3, true},
                                            TrailCase{"a\x95\\b", 2, true},

@@ -23,23 +23,23 @@ TEST_P(InOutErrorReportTest, ShowsTheWordsForTheCode) {
   EXPECT_EQ(FailureReportText(error.what(), codePage), testing::Sjis(GetParam().shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, InOutErrorReportTest,
-    ::testing::Values(ReportCase{2, "ファイルが見つかりません."},
-                      ReportCase{3, "不正なファイル名です."},
-                      ReportCase{4, "オープンしたファイルが多すぎます."},
-                      ReportCase{5, "ファイルへのアクセスが拒否されました."},
-                      ReportCase{100, "ファイルの末尾以降を読み込みました."},
-                      ReportCase{101, "ディスクがいっぱいです."},
-                      ReportCase{106, "入力値が数値ではありません."},
-                      ReportCase{32, "I/O エラー (32)"},
-                      ReportCase{112, "I/O エラー (112)"},
-                      ReportCase{0, "I/O エラー (0)"},
-                      ReportCase{4294967295u, "I/O エラー (4294967295)"}));
+INSTANTIATE_TEST_SUITE_P(Codes, InOutErrorReportTest,
+                         ::testing::Values(ReportCase{2, "ファイルが見つかりません."},
+                                           ReportCase{3, "不正なファイル名です."},
+                                           ReportCase{4, "オープンしたファイルが多すぎます."},
+                                           ReportCase{5, "ファイルへのアクセスが拒否されました."},
+                                           ReportCase{100, "ファイルの末尾以降を読み込みました."},
+                                           ReportCase{101, "ディスクがいっぱいです."},
+                                           ReportCase{106, "入力値が数値ではありません."},
+                                           ReportCase{32, "I/O エラー (32)"},
+                                           ReportCase{112, "I/O エラー (112)"},
+                                           ReportCase{0, "I/O エラー (0)"},
+                                           ReportCase{4294967295u, "I/O エラー (4294967295)"}));
 
 TEST(FailureReport, OutOfResourcesEndsWithADot) {
   const testing::ShiftJisCodePage codePage;
-  EXPECT_EQ(FailureReportText(EOutOfResources().what(), codePage), testing::Sjis("行を挿入できません."));
+  EXPECT_EQ(FailureReportText(EOutOfResources().what(), codePage),
+            testing::Sjis("行を挿入できません."));
 }
 
 struct DotCase {

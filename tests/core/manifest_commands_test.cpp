@@ -17,15 +17,17 @@ using Events = std::vector<std::string>;
 using testing::Sjis;
 
 const std::string kSelectOne = "notice:" + Sjis("Tebboさん「選択してくれ。」");
-const std::string kAlreadyStyled = "notice:" + Sjis("Tebboさん「すでにXPのスタイルになっているんじゃねーかい？」");
+const std::string kAlreadyStyled =
+    "notice:" + Sjis("Tebboさん「すでにXPのスタイルになっているんじゃねーかい？」");
 const std::string kAddFiles = "notice:" + Sjis("Tebboさん「ファイルを追加してくれ。」");
 const std::string kBeep = "beep:64";
 const std::string kDone = "notice:" + Sjis("Tebboさん「できたぜ！」");
 
 std::string Question(const std::string& entry) {
   return "ask:" +
-         Sjis("Tebboさん「すでにmanifestファイルがあるが、上書きするかい？\r\n"
-              "よく分からない場合はいいえを選択してくれ。\r\n\r\nプログラム：") +
+         Sjis(
+             "Tebboさん「すでにmanifestファイルがあるが、上書きするかい？\r\n"
+             "よく分からない場合はいいえを選択してくれ。\r\n\r\nプログラム：") +
          entry;
 }
 

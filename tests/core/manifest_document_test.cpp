@@ -44,8 +44,8 @@ TEST(ManifestDocument, LinesHaveTheirLengthsAndPlainAsciiText) {
     SCOPED_TRACE(i + 1);
     const std::string_view line = ManifestLines[i];
     EXPECT_EQ(line.size(), kLengths[i]);
-    EXPECT_TRUE(std::all_of(line.begin(), line.end(),
-                            [](char c) { return c >= 0x20 && c < 0x7F; }));
+    EXPECT_TRUE(
+        std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; }));
   }
 }
 

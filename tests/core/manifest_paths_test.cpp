@@ -20,8 +20,8 @@ TEST(ShiftJisCases, CarryA5CSecondByte) {
 
 struct ExtensionCase {
   std::string_view path;
-  std::string_view shiftJis;     // extension under code page 932
-  std::string_view singleByte;   // extension under a single-byte page
+  std::string_view shiftJis;    // extension under code page 932
+  std::string_view singleByte;  // extension under a single-byte page
 };
 
 class ExtensionOfTest : public ::testing::TestWithParam<ExtensionCase> {};
@@ -35,23 +35,19 @@ TEST_P(ExtensionOfTest, FindsTheLastDotAfterTheLastSeparator) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, ExtensionOfTest,
-    ::testing::Values(ExtensionCase{"C:\\Tools\\app.exe", ".exe", ".exe"},
-                      ExtensionCase{"C:\\Tools\\SETUP.EXE", ".EXE", ".EXE"},
-                      ExtensionCase{"C:\\Tools\\app.exe.bak", ".bak", ".bak"},
-                      ExtensionCase{"C:\\Tools", "", ""},
-                      ExtensionCase{"C:\\dir.old\\readme", "", ""},
-                      ExtensionCase{"C:\\old.exe", ".exe", ".exe"},
-                      ExtensionCase{"C:app.exe", ".exe", ".exe"},
-                      ExtensionCase{"C:", "", ""},
-                      ExtensionCase{"", "", ""},
-                      ExtensionCase{".exe", ".exe", ".exe"},
-                      ExtensionCase{"C:\\Tools\\app.", ".", "."},
-                      ExtensionCase{"C:\\表\\ソフト.exe", ".exe", ".exe"},
-                      // ソ ends in 0x5C: a separator only where it is not a character's second byte.
-                      ExtensionCase{"C:\\x.txtソ", ".txtソ", ""},
-                      ExtensionCase{"C:\\a.b表", ".b表", ""},
-                      // Two lead-range bytes (＝) make a whole character: the 0x5C after it separates.
-                      ExtensionCase{"C:\\x.txt＝\\y", "", ""}));
+    ::testing::Values(
+        ExtensionCase{"C:\\Tools\\app.exe", ".exe", ".exe"},
+        ExtensionCase{"C:\\Tools\\SETUP.EXE", ".EXE", ".EXE"},
+        ExtensionCase{"C:\\Tools\\app.exe.bak", ".bak", ".bak"}, ExtensionCase{"C:\\Tools", "", ""},
+        ExtensionCase{"C:\\dir.old\\readme", "", ""}, ExtensionCase{"C:\\old.exe", ".exe", ".exe"},
+        ExtensionCase{"C:app.exe", ".exe", ".exe"}, ExtensionCase{"C:", "", ""},
+        ExtensionCase{"", "", ""}, ExtensionCase{".exe", ".exe", ".exe"},
+        ExtensionCase{"C:\\Tools\\app.", ".", "."},
+        ExtensionCase{"C:\\表\\ソフト.exe", ".exe", ".exe"},
+        // ソ ends in 0x5C: a separator only where it is not a character's second byte.
+        ExtensionCase{"C:\\x.txtソ", ".txtソ", ""}, ExtensionCase{"C:\\a.b表", ".b表", ""},
+        // Two lead-range bytes (＝) make a whole character: the 0x5C after it separates.
+        ExtensionCase{"C:\\x.txt＝\\y", "", ""}));
 
 struct ManifestPathCase {
   std::string_view entry;

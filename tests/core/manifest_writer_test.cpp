@@ -27,9 +27,9 @@ TEST(WriteManifest, CreatesReopensAndWritesIn128ByteBuffers) {
   MemoryFileSystem files;
   WriteManifest(files, kPath);
   EXPECT_EQ(files.files.at(kPath), ManifestDocument(ProcessorArchitecture::X86));
-  EXPECT_EQ(files.log, (std::vector<std::string>{"create:" + kPath, "close", "open:" + kPath,
-                                                 "write:128", "write:128", "write:128",
-                                                 "write:128", "write:96", "close"}));
+  EXPECT_EQ(files.log,
+            (std::vector<std::string>{"create:" + kPath, "close", "open:" + kPath, "write:128",
+                                      "write:128", "write:128", "write:128", "write:96", "close"}));
   EXPECT_EQ(files.openFiles, 0);
 }
 
@@ -71,7 +71,8 @@ TEST_P(WriteManifestFailureTest, LeavesNoCutShortManifestAndCarriesTheCode) {
   EXPECT_FALSE(files.files.contains(kPath));
   EXPECT_EQ(files.removed, std::vector<std::string>{kPath});
   EXPECT_EQ(files.openFiles, 0);
-  EXPECT_EQ(files.log.size(), static_cast<std::size_t>(GetParam() + 1)) << "no step after the failure";
+  EXPECT_EQ(files.log.size(), static_cast<std::size_t>(GetParam() + 1))
+      << "no step after the failure";
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStep, WriteManifestFailureTest, ::testing::Range(1, 9));

@@ -47,8 +47,8 @@ TEST_P(AddProgramTest, AdmitsExactlyTheExeExtension) {
   if (c.admitted) expected.push_back(candidate);
   EXPECT_EQ(list.entries, expected);
   EXPECT_EQ(list.selected, 0);
-  EXPECT_EQ(dialogs.events, c.admitted ? std::vector<std::string>{}
-                                       : std::vector<std::string>{kRejected});
+  EXPECT_EQ(dialogs.events,
+            c.admitted ? std::vector<std::string>{} : std::vector<std::string>{kRejected});
 }
 
 INSTANTIATE_TEST_SUITE_P(Candidates, AddProgramTest,

@@ -16,8 +16,8 @@ std::string Sjis(std::string_view utf8) {
   if (utf8.empty()) return {};
   const int size = static_cast<int>(utf8.size());
   std::wstring wide(utf8.size(), L'\0');
-  const int wideLength = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size,
-                                             wide.data(), size);
+  const int wideLength =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), size);
   if (wideLength == 0) throw std::runtime_error("not UTF-8");
   std::string result(utf8.size() * 2, '\0');
   BOOL lossy = FALSE;
@@ -41,7 +41,8 @@ std::string Sjis(std::string_view utf8) {
   std::size_t outLeft = result.size();
   const std::size_t converted = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
   iconv_close(converter);
-  if (converted == static_cast<std::size_t>(-1)) throw std::runtime_error("not expressible in CP932");
+  if (converted == static_cast<std::size_t>(-1))
+    throw std::runtime_error("not expressible in CP932");
   result.resize(result.size() - outLeft);
   return result;
 }

@@ -9,7 +9,7 @@
 #include "manifest/executable_architecture.h"
 #include "manifest/manifest_writer.h"
 #include "manifest/win32/unique_handle.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace pavonet {
 namespace {

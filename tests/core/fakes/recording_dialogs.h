@@ -17,7 +17,9 @@ class RecordingDialogs final : public UserDialogs {
   // Answers for AskYesNo, used front first; a question with none left fails.
   std::deque<int> answers;
 
-  void ShowNotice(std::string_view text) override { events.push_back("notice:" + std::string(text)); }
+  void ShowNotice(std::string_view text) override {
+    events.push_back("notice:" + std::string(text));
+  }
   int AskYesNo(std::string_view text) override {
     events.push_back("ask:" + std::string(text));
     if (answers.empty()) throw std::logic_error("unexpected question");

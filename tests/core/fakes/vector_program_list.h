@@ -18,7 +18,9 @@ class VectorProgramList final : public ProgramList {
   std::optional<std::size_t> capacity;
 
   int Count() const override { return static_cast<int>(entries.size()); }
-  std::string Items(int index) const override { return entries.at(static_cast<std::size_t>(index)); }
+  std::string Items(int index) const override {
+    return entries.at(static_cast<std::size_t>(index));
+  }
   int SelectedIndex() const override { return selected; }
   void Append(std::string_view entry) override {
     if (capacity && entries.size() >= *capacity) throw EOutOfResources();

@@ -1,4 +1,4 @@
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <windows.h>
 
@@ -55,7 +55,9 @@ TempFolder::TempFolder() {
   }
 }
 
-TempFolder::~TempFolder() { DeleteTree(path_); }
+TempFolder::~TempFolder() {
+  DeleteTree(path_);
+}
 
 std::string ReadWholeFile(const std::string& path) {
   const File file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -70,11 +72,10 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
-  const File file(
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const File file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
-  if (!file || !WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()),
-                          &written, nullptr))
+  if (!file ||
+      !WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr))
     throw std::runtime_error("cannot write " + path);
 }
 
