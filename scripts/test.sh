@@ -48,14 +48,15 @@ build linux && run_tests linux
 
 if build win64; then
   pavonet_wine_prefix
-  # One warm wineserver for the whole run keeps each test process quick.
-  as_wine_user "$wineserver_bin" -p
-  as_wine_user wine wineboot </dev/null >/dev/null 2>&1
+  # The window tests need a display; a private one keeps them off the user's.
+  pavonet_xvfb
+  pavonet_wine_session_start
   run_tests win64
-  as_wine_user "$wineserver_bin" -k
+  pavonet_wine_session_end
+  pavonet_stop_xvfb
 fi
 
-build win32
+build win32 && run_tests win32
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

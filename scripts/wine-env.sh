@@ -38,3 +38,33 @@ pavonet_wine_prefix() {
     touch "$WINEPREFIX/.pavonet-ready"
   ) 9>"$WINEPREFIX.lock"
 }
+
+# Starts a private Xvfb on a free display and exports DISPLAY. The caller
+# stops it with pavonet_stop_xvfb.
+pavonet_xvfb() {
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$number_file" >/dev/null 2>&1 &
+  pavonet_xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$number_file" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+  rm -f "$number_file"
+}
+
+pavonet_stop_xvfb() {
+  [ -n "${pavonet_xvfb_pid:-}" ] && kill "$pavonet_xvfb_pid" 2>/dev/null
+  pavonet_xvfb_pid=
+}
+
+# One warm wineserver for a whole run: each Wine process then starts quickly.
+pavonet_wine_session_start() {
+  as_wine_user "$wineserver_bin" -p
+  as_wine_user wine wineboot </dev/null >/dev/null 2>&1
+}
+
+pavonet_wine_session_end() {
+  as_wine_user "$wineserver_bin" -k 2>/dev/null
+}

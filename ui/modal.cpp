@@ -1,21 +1,15 @@
 #include "ui/modal.h"
 
+#include "ui/window_enumeration.h"
+
 namespace pavonet::ui {
 
 DisabledWindows::DisabledWindows(HWND modal) {
-  struct Context {
-    HWND modal;
-    std::vector<HWND>* disabled;
-  } context{modal, &disabled_};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* c = reinterpret_cast<Context*>(lParam);
-        if (window != c->modal && IsWindowVisible(window) && IsWindowEnabled(window))
-          c->disabled->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&context));
+  ForEachThreadWindow([&](HWND window) {
+    if (window != modal && IsWindowVisible(window) && IsWindowEnabled(window))
+      disabled_.push_back(window);
+    return true;
+  });
   for (const HWND window : disabled_)
     EnableWindow(window, FALSE);
 }

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ui/window_enumeration.h"
+
 namespace pavonet::testing {
 
 namespace {
@@ -28,6 +30,17 @@ HWND FindButton(HWND modal, const std::string& caption) {
   return found;
 }
 
+// Where typed keys go: the focused control of the modal window. Should the
+// window not hold the focus (another process may have the foreground), its
+// default button stands in, so that a key is never posted to no window.
+HWND KeyTarget(HWND modal) {
+  const HWND focus = GetFocus();
+  if (focus && (focus == modal || IsChild(modal, focus))) return focus;
+  const LRESULT def = SendMessageA(modal, DM_GETDEFID, 0, 0);
+  if (HIWORD(def) == DC_HASDEFID) return GetDlgItem(modal, LOWORD(def));
+  return modal;
+}
+
 }  // namespace
 
 std::string TextOf(HWND window) {
@@ -45,28 +58,25 @@ SeenWindow Inspect(HWND window, HWND owner) {
   const LRESULT def = SendMessageA(window, DM_GETDEFID, 0, 0);
   if (HIWORD(def) == DC_HASDEFID) seen.defaultButtonId = LOWORD(def);
   // Walk every descendant (the About window nests its controls in a panel).
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<SeenWindow*>(lParam);
-        const std::string cls = ClassOf(child);
-        RECT r;
-        GetWindowRect(child, &r);
-        if (cls == "Button") {
-          s->buttons.push_back(TextOf(child));
-          s->buttonRects.push_back(r);
-        } else if (cls == "Static") {
-          const LONG style = GetWindowLongA(child, GWL_STYLE);
-          if ((style & SS_TYPEMASK) == SS_ICON) {
-            s->hasIcon = s->hasIcon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
-          } else if (!TextOf(child).empty()) {
-            s->texts.push_back(TextOf(child));
-            s->textRects.push_back(r);
-          }
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&seen));
+  ui::ForEachChildWindow(window, [&](HWND child) {
+    SeenWindow* s = &seen;
+    const std::string cls = ClassOf(child);
+    RECT r;
+    GetWindowRect(child, &r);
+    if (cls == "Button") {
+      s->buttons.push_back(TextOf(child));
+      s->buttonRects.push_back(r);
+    } else if (cls == "Static") {
+      const LONG style = GetWindowLongA(child, GWL_STYLE);
+      if ((style & SS_TYPEMASK) == SS_ICON) {
+        s->hasIcon = s->hasIcon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+      } else if (!TextOf(child).empty()) {
+        s->texts.push_back(TextOf(child));
+        s->textRects.push_back(r);
+      }
+    }
+    return true;
+  });
   if (const HWND focus = GetFocus()) seen.focusText = TextOf(focus);
   if (owner) seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
   return seen;
@@ -91,17 +101,14 @@ ModalScript& ModalScript::Then(Action action) {
 void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
   if (!active) return;
   std::vector<HWND> fresh;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lParam) -> BOOL {
-        // A mark on the window itself: handles of closed windows are reused.
-        if (IsWindowVisible(window) && IsModalCandidate(window) && !GetPropA(window, kSeenMark)) {
-          SetPropA(window, kSeenMark, reinterpret_cast<HANDLE>(1));
-          reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&fresh));
+  ui::ForEachThreadWindow([&](HWND window) {
+    // A mark on the window itself: handles of closed windows are reused.
+    if (IsWindowVisible(window) && IsModalCandidate(window) && !GetPropA(window, kSeenMark)) {
+      SetPropA(window, kSeenMark, reinterpret_cast<HANDLE>(1));
+      fresh.push_back(window);
+    }
+    return true;
+  });
   for (const HWND window : fresh)
     active->Act(window);
 }
@@ -126,17 +133,18 @@ ModalScript::Action ClickButton(const std::string& caption) {
 }
 
 ModalScript::Action PressKey(UINT virtualKey) {
-  return [virtualKey](HWND) {
+  return [virtualKey](HWND modal) {
     const LPARAM lParam = 1 | (static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16);
-    PostMessageA(GetFocus(), WM_KEYDOWN, virtualKey, lParam);
-    PostMessageA(GetFocus(), WM_KEYUP, virtualKey, lParam | (3 << 30));
+    const HWND target = KeyTarget(modal);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, lParam);
+    PostMessageA(target, WM_KEYUP, virtualKey, lParam | (3u << 30));
   };
 }
 
 ModalScript::Action TypeChar(char c, bool alt) {
-  return [c, alt](HWND) {
+  return [c, alt](HWND modal) {
     const LPARAM lParam = 1 | (alt ? (1 << 29) : 0);
-    PostMessageA(GetFocus(), alt ? WM_SYSCHAR : WM_CHAR, static_cast<WPARAM>(c), lParam);
+    PostMessageA(KeyTarget(modal), alt ? WM_SYSCHAR : WM_CHAR, static_cast<WPARAM>(c), lParam);
   };
 }
 
@@ -145,9 +153,9 @@ ModalScript::Action CloseBox() {
 }
 
 ModalScript::Action AltF4() {
-  return [](HWND) {
+  return [](HWND modal) {
     const LPARAM lParam = 1 | (1 << 29) | (static_cast<LPARAM>(MapVirtualKeyA(VK_F4, 0)) << 16);
-    PostMessageA(GetFocus(), WM_SYSKEYDOWN, VK_F4, lParam);
+    PostMessageA(KeyTarget(modal), WM_SYSKEYDOWN, VK_F4, lParam);
   };
 }
 
