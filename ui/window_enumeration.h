@@ -26,4 +26,10 @@ void ForEachThreadWindow(Visit visit) {
                     reinterpret_cast<LPARAM>(&visit));
 }
 
+// Every top-level window on the desktop.
+template <typename Visit>
+void ForEachTopLevelWindow(Visit visit) {
+  EnumWindows(&detail::VisitWindow<Visit>, reinterpret_cast<LPARAM>(&visit));
+}
+
 }  // namespace pavonet::ui

@@ -45,7 +45,8 @@ class RunningProgram {
     }
   }
   ~RunningProgram() {
-    if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.Get(), 99);
+    if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.Get(), 99);
   }
 
   HWND Window() const { return window_; }
@@ -94,8 +95,7 @@ TEST_P(ProgramEndingTest, ExitsWithCodeZero) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, ProgramEndingTest,
     ::testing::Values(
-        Ending{"ExitButton",
-               [](HWND w) { PostMessageA(GetDlgItem(w, kButton2), BM_CLICK, 0, 0); }},
+        Ending{"ExitButton", [](HWND w) { PostMessageA(GetDlgItem(w, kButton2), BM_CLICK, 0, 0); }},
         Ending{"ExitMenu", [](HWND w) { PostMessageA(w, WM_COMMAND, kExit1, 0); }},
         Ending{"CloseBox", [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }},
         Ending{"AltF4",
@@ -118,8 +118,9 @@ TEST(Program, CarriesItsIconAndTheManifestForItsOwnMachine) {
   const WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
   const HRSRC manifest = FindResourceExA(module.Get(), RT_MANIFEST, MAKEINTRESOURCEA(1), japanese);
   ASSERT_TRUE(manifest);
-  const std::string text(static_cast<const char*>(LockResource(LoadResource(module.Get(), manifest))),
-                         SizeofResource(module.Get(), manifest));
+  const std::string text(
+      static_cast<const char*>(LockResource(LoadResource(module.Get(), manifest))),
+      SizeofResource(module.Get(), manifest));
   EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(text.find("\"X86\""), std::string::npos) << "an X86 identity stops a 64-bit program";
   EXPECT_NE(text.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
   form = &application.CreateForm<ui::TForm1>();
   ShowWindow(form->Handle(), SW_SHOWNORMAL);
 
-  for (const char* entry : {"C:\\Tools\\app.exe", "C:\\Program Files\\Editor\\editor.exe",
-                            "D:\\Games\\puzzle.exe"}) {
+  for (const char* entry :
+       {"C:\\Tools\\app.exe", "C:\\Program Files\\Editor\\editor.exe", "D:\\Games\\puzzle.exe"}) {
     form->ListBox1.Append(entry);
     form->ListBox1.WidenHorizontalExtent();
   }
