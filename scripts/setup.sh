@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang clang-format googletest
+  cmake ninja-build g++ clang clang-format googletest libclang-rt-14-dev llvm
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho

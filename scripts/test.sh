@@ -58,5 +58,8 @@ fi
 
 build win32 && run_tests win32
 
+# A short bounded run of each fuzz target (scripts/fuzz.sh runs longer ones).
+build fuzz && run_tests fuzz
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
