@@ -1,8 +1,12 @@
 #include "ui/form.h"
 
+#include <stdexcept>
 #include <string>
 
+#include "ui/image.h"
+#include "ui/modal.h"
 #include "ui/panel.h"
+#include "ui/window_enumeration.h"
 
 namespace pavonet::ui {
 
@@ -52,6 +56,8 @@ ControlClass ClassOf(const ControlLayout& control) {
               0};
     case ControlKind::Panel:
       return {RegisterPanelClass(), 0, WS_EX_CONTROLPARENT};
+    case ControlKind::Image:
+      return {RegisterImageClass(), 0, 0};
   }
   return {"STATIC", 0, 0};
 }
@@ -63,6 +69,22 @@ int TextWidth(HFONT font, const char* text) {
   SIZE size{};
   GetTextExtentPoint32A(screen.Get(), text, lstrlenA(text), &size);
   return size.cx;
+}
+
+// Enter presses the default (or focused) button only with no Shift, Ctrl or
+// Alt held; otherwise it is an ordinary key for the focused control.
+bool IsModifiedEnter(const MSG& message) {
+  return message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+         (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 ||
+          (HIWORD(message.lParam) & KF_ALTDOWN));
+}
+
+bool DispatchModifiedEnter(const MSG& message, void*) {
+  if (!IsModifiedEnter(message)) return false;
+  MSG copy = message;
+  TranslateMessage(&copy);
+  DispatchMessageA(&copy);
+  return true;
 }
 
 }  // namespace
@@ -120,27 +142,22 @@ void Form::CreateControls(const FormLayout& layout) {
                         Scale(control.left), Scale(control.top), width, Scale(control.height),
                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                         GetModuleHandleA(nullptr), nullptr);
+    if (!child) throw std::runtime_error("CreateWindowEx failed");
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     if (control.isDefault) defaultButton_ = control.id;
+    if (control.modalResult) modalResults_[control.id] = control.modalResult;
+    if (!control.picture.empty()) LoadImageJpeg(child, control.picture);
   }
 }
 
 HWND Form::Control(int id) const {
-  // FindWindowEx does not search grandchildren; panels hold controls too.
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      Handle(),
-      [](HWND child, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        if (GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  // GetDlgItem does not search grandchildren; panels hold controls too.
+  HWND found = nullptr;
+  ForEachChildWindow(Handle(), [&](HWND child) {
+    if (GetDlgCtrlID(child) == id) found = child;
+    return !found;
+  });
+  return found;
 }
 
 int Form::Scale(int pixels) const {
@@ -152,7 +169,24 @@ void Form::OnClick(int id, std::function<void()> handler) {
 }
 
 bool Form::PreTranslateMessage(MSG& message) {
+  if (IsModifiedEnter(message)) return false;
   return IsDialogMessageA(Handle(), &message) != FALSE;
+}
+
+int Form::ShowModal() {
+  modalResult_ = 0;
+  modal_ = true;
+  {
+    const DisabledWindows disabled(Handle());
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    if (const HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+    RunModalLoop(Handle(), &modalResult_, DispatchModifiedEnter);
+  }  // the other windows are enabled before this one hides, so they get the activation back
+  modal_ = false;
+  ShowWindow(Handle(), SW_HIDE);
+  // A WM_QUIT ends the loop too; that counts as closing.
+  return modalResult_ ? modalResult_ : IDCANCEL;
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -160,10 +194,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       const bool clicked = lParam == 0 ? HIWORD(wParam) == 0 : HIWORD(wParam) == BN_CLICKED;
-      const auto handler = clickHandlers_.find(id);
-      if (clicked && handler != clickHandlers_.end()) handler->second();
+      if (!clicked) return 0;
+      if (const auto result = modalResults_.find(id); result != modalResults_.end())
+        modalResult_ = result->second;
+      if (const auto handler = clickHandlers_.find(id); handler != clickHandlers_.end())
+        handler->second();
       return 0;
     }
+    case WM_CLOSE:
+      if (!modal_) break;  // an ordinary window is destroyed
+      modalResult_ = IDCANCEL;
+      return 0;
     case DM_GETDEFID:
       return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
     case WM_ACTIVATE:

@@ -26,6 +26,13 @@ class Form : public Window {
   // window; the message loop hands its messages here first.
   virtual bool PreTranslateMessage(MSG& message);
 
+  // Shows the window modally and returns its modal result: the thread's other
+  // windows take no input meanwhile, the focus starts on the first control in
+  // tab order, and the window is hidden again before this returns. A button
+  // with a modal result ends it with that result; closing the window (close
+  // box, Alt+F4) ends it with 2.
+  int ShowModal();
+
  protected:
   Form(const FormLayout& layout, HWND owner, DWORD style, DWORD exStyle, HICON icon);
 
@@ -43,6 +50,9 @@ class Form : public Window {
   int defaultButton_ = 0;
   HWND focus_ = nullptr;  // the control to give the focus back to
   std::map<int, std::function<void()>> clickHandlers_;
+  std::map<int, int> modalResults_;  // by button id
+  bool modal_ = false;
+  int modalResult_ = 0;
 };
 
 }  // namespace pavonet::ui

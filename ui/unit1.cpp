@@ -7,6 +7,7 @@
 #include "manifest/manifest_commands.h"
 #include "resources/main_form.h"
 #include "ui/application.h"
+#include "ui/unit2.h"
 
 namespace pavonet::ui {
 
@@ -47,7 +48,12 @@ void TForm1::Exit1Click() {
   Application::Instance().Terminate();
 }
 
-void TForm1::Pavonet1Click() {}
+void TForm1::Pavonet1Click() {
+  // A new window for every opening, destroyed when this returns, however
+  // ShowModal ends.
+  TAboutBox AboutBox(Handle());
+  AboutBox.ShowModal();
+}
 
 void TForm1::Button3Click() {
   if (!OpenDialog1.Execute(Handle())) return;
