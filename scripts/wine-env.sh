@@ -60,9 +60,15 @@ pavonet_stop_xvfb() {
 }
 
 # One warm wineserver for a whole run: each Wine process then starts quickly.
+# The virtual desktop is started here, detached: left to the first window of
+# a test, its explorer.exe would inherit and hold that test's output pipe.
 pavonet_wine_session_start() {
   as_wine_user "$wineserver_bin" -p
   as_wine_user wine wineboot </dev/null >/dev/null 2>&1
+  if [ -n "${DISPLAY:-}" ]; then
+    as_wine_user wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
+    sleep 2
+  fi
 }
 
 pavonet_wine_session_end() {

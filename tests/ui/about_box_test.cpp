@@ -472,51 +472,24 @@ TEST_F(AboutFromMenuTest, EachOpeningIsANewCentredWindowWithTheFocusOnTheButton)
   }
 }
 
-// Live GDI objects of this process. Wine's GetGuiResources answers 0, so
-// there the handle table is probed: a handle's low word is its index, and
-// the index alone finds whatever object lives there.
-DWORD GdiObjects() {
-  if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return count;
-  DWORD live = 0;
-  for (ULONG_PTR index = 1; index <= 0xFFFF; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
-  return live;
-}
-
-// USER objects of this process; under Wine, this thread's windows, which is
-// what a window leaves behind.
-DWORD UserObjects() {
-  if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return count;
-  DWORD windows = 0;
-  ui::ForEachThreadWindow([&](HWND top) {
-    ++windows;
-    ui::ForEachChildWindow(top, [&](HWND) {
-      ++windows;
-      return true;
-    });
-    return true;
-  });
-  return windows;
-}
-
 TEST_F(AboutFromMenuTest, FiftyOpeningsLeaveAsManyGdiAndUserObjectsAsOne) {
   // The counts must see a leak: one more font, one more window.
-  const DWORD gdiBefore = GdiObjects();
+  const DWORD gdiBefore = testing::GdiObjects();
   const HFONT font = CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-  EXPECT_EQ(GdiObjects(), gdiBefore + 1);
+  EXPECT_EQ(testing::GdiObjects(), gdiBefore + 1);
   DeleteObject(font);
-  const DWORD userBefore = UserObjects();
+  const DWORD userBefore = testing::UserObjects();
   const HWND extra =
       CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-  EXPECT_EQ(UserObjects(), userBefore + 1);
+  EXPECT_EQ(testing::UserObjects(), userBefore + 1);
   DestroyWindow(extra);
 
   ModalScript script(main);
   script.Then(ClickOk());
   ChooseAbout();
   testing::PumpMessages();
-  const DWORD gdiAfterOne = GdiObjects();
-  const DWORD userAfterOne = UserObjects();
+  const DWORD gdiAfterOne = testing::GdiObjects();
+  const DWORD userAfterOne = testing::UserObjects();
 
   for (int i = 1; i < 50; ++i) {
     script.Then(ClickOk());
@@ -524,8 +497,8 @@ TEST_F(AboutFromMenuTest, FiftyOpeningsLeaveAsManyGdiAndUserObjectsAsOne) {
   }
   testing::PumpMessages();
   ASSERT_EQ(script.Seen().size(), 50u);
-  EXPECT_EQ(GdiObjects(), gdiAfterOne);
-  EXPECT_EQ(UserObjects(), userAfterOne);
+  EXPECT_EQ(testing::GdiObjects(), gdiAfterOne);
+  EXPECT_EQ(testing::UserObjects(), userAfterOne);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "ui/window_enumeration.h"
+
 namespace pavonet::testing {
 
 void PumpMessages() {
@@ -48,6 +50,39 @@ RECT PlaceInParent(HWND control) {
   GetWindowRect(control, &r);
   MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
   return r;
+}
+
+DWORD GdiObjects() {
+  if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return count;
+  DWORD live = 0;
+  for (ULONG_PTR index = 1; index <= 0xFFFF; ++index)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
+  return live;
+}
+
+DWORD UserObjects() {
+  if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return count;
+  DWORD windows = 0;
+  ui::ForEachThreadWindow([&](HWND top) {
+    ++windows;
+    ui::ForEachChildWindow(top, [&](HWND) {
+      ++windows;
+      return true;
+    });
+    return true;
+  });
+  return windows;
+}
+
+DWORD KernelHandles() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count) return count;
+  // Wine answers 0: probe the handle table, whose handles are small multiples of 4.
+  for (ULONG_PTR value = 4; value <= 0x10000; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
 }
 
 }  // namespace pavonet::testing
