@@ -1,6 +1,6 @@
 // Renders the program's windows into BMP files for the documentation: the
-// main window with entries, a notice, the overwrite question and the failure
-// report. The real windows are shown and copied from the screen, frames and
+// main window with entries, a notice, the overwrite question, the failure
+// report and the About window. The real windows are shown and copied from the screen, frames and
 // all, so the pictures show what a user sees.
 //   showcase.exe OUTPUT_FOLDER
 #include <windows.h>
@@ -74,7 +74,8 @@ void CALLBACK CaptureModal(HWND, UINT, UINT_PTR timer, DWORD) {
     char cls[32] = {};
     GetClassNameA(window, cls, sizeof cls);
     const std::string name = cls;
-    if (!IsWindowVisible(window) || (name != "TMessageForm" && name != "#32770")) return true;
+    const bool modal = name == "TMessageForm" || name == "#32770" || name == "TAboutBox";
+    if (!IsWindowVisible(window) || !modal) return true;
     Capture(window, pendingName);
     PostMessageA(window, WM_CLOSE, 0, 0);
     return false;
@@ -122,6 +123,8 @@ int main(int argc, char** argv) {
       ui::Application::Instance().ShowException();
     }
   });
+  ShowAndCapture("about",
+                 [] { SendMessageA(form->Handle(), WM_COMMAND, resources::kPavonet1, 0); });
   application.Reset();
   return 0;
 }
