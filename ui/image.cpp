@@ -168,18 +168,9 @@ void JpegPicture::Decode() {
 }
 
 const char* RegisterImageClass() {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
-  const HINSTANCE module = GetModuleHandleA(nullptr);
-  if (GetClassInfoExA(module, kClassName, &existing)) return kClassName;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = ImageProcedure;
-  wc.hInstance = module;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);  // until there is a picture
-  wc.lpszClassName = kClassName;
-  if (!RegisterClassExA(&wc)) throw std::runtime_error("RegisterClassEx failed");
+  // The face colour shows until there is a picture.
+  RegisterWindowClass({kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr},
+                      ImageProcedure);
   return kClassName;
 }
 

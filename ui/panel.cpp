@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <stdexcept>
+#include "ui/window.h"
 
 namespace pavonet::ui {
 
@@ -55,17 +55,7 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 const char* RegisterPanelClass() {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
-  const HINSTANCE module = GetModuleHandleA(nullptr);
-  if (GetClassInfoExA(module, kClassName, &existing)) return kClassName;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = PanelProcedure;
-  wc.hInstance = module;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  if (!RegisterClassExA(&wc)) throw std::runtime_error("RegisterClassEx failed");
+  RegisterWindowClass({kClassName, nullptr, nullptr}, PanelProcedure);  // WM_PAINT fills it all
   return kClassName;
 }
 

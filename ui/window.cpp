@@ -10,7 +10,9 @@ HINSTANCE ThisModule() {
   return GetModuleHandleA(nullptr);
 }
 
-void RegisterOnce(const WindowClass& windowClass, WNDPROC procedure) {
+}  // namespace
+
+void RegisterWindowClass(const WindowClass& windowClass, WNDPROC procedure) {
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExA(ThisModule(), windowClass.name, &existing)) return;
@@ -25,11 +27,9 @@ void RegisterOnce(const WindowClass& windowClass, WNDPROC procedure) {
   if (!RegisterClassExA(&wc)) throw std::runtime_error("RegisterClassEx failed");
 }
 
-}  // namespace
-
 void Window::Create(const WindowClass& windowClass, DWORD exStyle, DWORD style, const char* caption,
                     RECT place, HWND owner, HMENU menu) {
-  RegisterOnce(windowClass, &Window::Procedure);
+  RegisterWindowClass(windowClass, &Window::Procedure);
   const HWND window = CreateWindowExA(exStyle, windowClass.name, caption, style, place.left,
                                       place.top, place.right - place.left, place.bottom - place.top,
                                       owner, menu, ThisModule(), this);

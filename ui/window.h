@@ -15,6 +15,9 @@ struct WindowClass {
   HICON icon;         // nullptr for none
 };
 
+// Registers the class with this module on first use; later calls do nothing.
+void RegisterWindowClass(const WindowClass& windowClass, WNDPROC procedure);
+
 class Window {
  public:
   Window(const Window&) = delete;

@@ -5,32 +5,18 @@
 #include <limits>
 
 #include "manifest/errors.h"
-#include "manifest/win32/unique_handle.h"
+#include "manifest/win32/kernel_handles.h"
 
 namespace pavonet::win32 {
 
 namespace {
 
-struct FileHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-};
-using FileHandle = UniqueHandle<FileHandleTraits>;
-
-struct FindHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static bool Close(Handle h) noexcept { return FindClose(h) != FALSE; }
-};
-using FindHandle = UniqueHandle<FindHandleTraits>;
-
 [[noreturn]] void ThrowLastError() {
   throw EInOutError(GetLastError());
 }
 
-FileHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
-  FileHandle file(CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+UniqueFile OpenFile(const std::string& path, DWORD access, DWORD disposition) {
+  UniqueFile file(CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) ThrowLastError();
   return file;
@@ -38,7 +24,7 @@ FileHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
 
 class Win32File final : public WritableFile {
  public:
-  explicit Win32File(FileHandle handle) : handle_(std::move(handle)) {}
+  explicit Win32File(UniqueFile handle) : handle_(std::move(handle)) {}
 
   void Write(std::span<const char> bytes) override {
     DWORD written = 0;
@@ -52,7 +38,7 @@ class Win32File final : public WritableFile {
   }
 
  private:
-  FileHandle handle_;
+  UniqueFile handle_;
 };
 
 }  // namespace
@@ -62,7 +48,7 @@ std::unique_ptr<WritableFile> Win32FileSystem::Create(const std::string& path) {
 }
 
 std::unique_ptr<WritableFile> Win32FileSystem::OpenToAppend(const std::string& path) {
-  FileHandle file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+  UniqueFile file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
   if (SetFilePointer(file.Get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
       GetLastError() != NO_ERROR)
     ThrowLastError();
@@ -75,13 +61,13 @@ void Win32FileSystem::Remove(const std::string& path) noexcept {
 
 bool Win32FileSystem::IsExistingFile(const std::string& path) {
   WIN32_FIND_DATAA found{};
-  const FindHandle find(FindFirstFileA(path.c_str(), &found));
+  const UniqueFind find(FindFirstFileA(path.c_str(), &found));
   return find && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::size_t Win32FileSystem::ReadAt(const std::string& path, std::uint64_t offset,
                                     std::span<unsigned char> bytes) noexcept {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+  const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file || bytes.size() > std::numeric_limits<DWORD>::max()) return 0;

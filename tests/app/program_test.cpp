@@ -8,17 +8,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "manifest/win32/unique_handle.h"
+#include "manifest/win32/kernel_handles.h"
 
 namespace pavonet {
 namespace {
 
-struct ProcessTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return nullptr; }
-  static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-};
-using Process = win32::UniqueHandle<ProcessTraits>;
+using Process = win32::UniqueKernelObject;
 
 // Control and menu ids of the main window.
 constexpr int kButton2 = 103;
@@ -107,13 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Program, CarriesItsIconAndTheManifestForItsOwnMachine) {
-  struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static bool Close(Handle h) noexcept { return FreeLibrary(h) != FALSE; }
-  };
-  const win32::UniqueHandle<ModuleTraits> module(
-      LoadLibraryExA(PAVONET_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  const win32::UniqueModule module(LoadLibraryExA(PAVONET_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE));
   ASSERT_TRUE(module);
   const WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
   const HRSRC manifest = FindResourceExA(module.Get(), RT_MANIFEST, MAKEINTRESOURCEA(1), japanese);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "manifest/win32/unique_handle.h"
+#include "manifest/win32/kernel_handles.h"
 
 namespace pavonet::testing {
 
@@ -56,15 +56,9 @@ class ProgramDriver {
   long WaitForExit(int milliseconds = 15000);
 
  private:
-  struct ProcessTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-  };
-
   std::vector<HWND> TopLevelWindows(const std::string& className) const;
 
-  win32::UniqueHandle<ProcessTraits> process_;
+  win32::UniqueKernelObject process_;
   DWORD processId_ = 0;
   HWND main_ = nullptr;
   std::vector<HWND> returned_;

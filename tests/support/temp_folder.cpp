@@ -4,28 +4,15 @@
 
 #include <stdexcept>
 
-#include "manifest/win32/unique_handle.h"
+#include "manifest/win32/kernel_handles.h"
 
 namespace pavonet::testing {
 
 namespace {
 
-struct FileTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-};
-using File = win32::UniqueHandle<FileTraits>;
-
-struct FindTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static bool Close(Handle h) noexcept { return FindClose(h) != FALSE; }
-};
-
 void DeleteTree(const std::string& folder) {
   WIN32_FIND_DATAA found{};
-  const win32::UniqueHandle<FindTraits> find(FindFirstFileA((folder + "*").c_str(), &found));
+  const win32::UniqueFind find(FindFirstFileA((folder + "*").c_str(), &found));
   if (find) {
     do {
       const std::string name = found.cFileName;
@@ -60,8 +47,9 @@ TempFolder::~TempFolder() {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  const File file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr));
+  const win32::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
   if (!file) throw std::runtime_error("cannot open " + path);
   std::string content;
   char buffer[4096];
@@ -72,7 +60,8 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
-  const File file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const win32::UniqueFile file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
   if (!file ||
       !WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr))

@@ -8,7 +8,7 @@
 #include "manifest/errors.h"
 #include "manifest/executable_architecture.h"
 #include "manifest/manifest_writer.h"
-#include "manifest/win32/unique_handle.h"
+#include "manifest/win32/kernel_handles.h"
 #include "support/temp_folder.h"
 
 namespace pavonet {
@@ -71,13 +71,8 @@ TEST_F(Win32FileSystemTest, DirectoryAtTheProbePathIsNoFileAndStays) {
 
 TEST_F(Win32FileSystemTest, ManifestHeldOpenWithoutWriteSharingFailsWithCode32) {
   WriteWholeFile(manifest, "held");
-  struct Traits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-  };
-  const win32::UniqueHandle<Traits> holder(CreateFileA(
-      manifest.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  const win32::UniqueFile holder(CreateFileA(manifest.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(holder);
   EXPECT_EQ(WriteFails(manifest), 32u);
   EXPECT_EQ(ReadWholeFile(manifest), "held");
