@@ -3,32 +3,14 @@
 
 #include <windows.h>
 
-#include "manifest/win32/unique_handle.h"
+#include "manifest/win32/kernel_handles.h"
 
 namespace pavonet::bench {
 
-// Processes, threads and pipes: nullptr when there is none.
-struct KernelHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return nullptr; }
-  static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-};
-using KernelHandle = win32::UniqueHandle<KernelHandleTraits>;
-
-// Files from CreateFile: INVALID_HANDLE_VALUE when there is none.
-struct FileHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static bool Close(Handle h) noexcept { return CloseHandle(h) != FALSE; }
-};
-using FileHandle = win32::UniqueHandle<FileHandleTraits>;
-
-struct FindHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static bool Close(Handle h) noexcept { return FindClose(h) != FALSE; }
-};
-using FindHandle = win32::UniqueHandle<FindHandleTraits>;
+// Processes, threads and pipes; files; find searches: the program's own owners.
+using KernelHandle = win32::UniqueKernelObject;
+using FileHandle = win32::UniqueFile;
+using FindHandle = win32::UniqueFind;
 
 struct HookTraits {
   using Handle = HHOOK;
