@@ -211,10 +211,5 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "drop_bench: %s\n", e.what());
-    return 1;
-  }
+  return pavonet::bench::RunReporting("drop_bench", Run, argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "bench/report.h"
 
 #include <cstdio>
+#include <exception>
 
 namespace pavonet::bench {
 
@@ -28,6 +29,15 @@ void PrintSeries(const std::string& label, const std::vector<double>& values) {
     std::printf(" %.2f", value);
   std::printf("\n");
   std::fflush(stdout);
+}
+
+int RunReporting(const char* name, int (*run)(int, char**), int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", name, e.what());
+    return 1;
+  }
 }
 
 }  // namespace pavonet::bench

@@ -17,6 +17,10 @@ void PrintDetail(const std::string& label, double ms);
 // A detail line with free text.
 void PrintNote(const std::string& text);
 
+// Runs a benchmark's body; an exception is reported as "<name>: <what>" on
+// stderr and gives exit code 1.
+int RunReporting(const char* name, int (*run)(int, char**), int argc, char** argv);
+
 // Every value of a series, for the log: "  label: 1.2 3.4 ..."
 void PrintSeries(const std::string& label, const std::vector<double>& values);
 

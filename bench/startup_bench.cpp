@@ -107,10 +107,5 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "startup_bench: %s\n", e.what());
-    return 1;
-  }
+  return pavonet::bench::RunReporting("startup_bench", Run, argc, argv);
 }

@@ -198,10 +198,5 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "write_bench: %s\n", e.what());
-    return 1;
-  }
+  return pavonet::bench::RunReporting("write_bench", Run, argc, argv);
 }
